@@ -1,0 +1,58 @@
+# add_bootstrapper_package(<target>
+#     [OUTPUT_NAME <file name without .exe>]
+#     [LANGUAGE <language module DLL> | LANGUAGE_TARGET <target>]
+#     [SETTINGS <Settings.ini>]
+#     [INSTALLERS <Name>=<file> ...])
+#
+# Builds one package: the bootstrapper executable with the given parts
+# embedded as resources: the language module as LANGUAGE/LANG_BOOTSTRAPPER,
+# the settings as TEXT/SETTINGS_INI, each installer as
+# INSTALLER/INSTALLER_<Name with blanks as _>. A part left out is simply not
+# embedded (a package without settings runs from a Settings.ini beside it).
+function(add_bootstrapper_package target)
+  cmake_parse_arguments(P "" "OUTPUT_NAME;LANGUAGE;LANGUAGE_TARGET;SETTINGS" "INSTALLERS" ${ARGN})
+  set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}.package.rc")
+  set(content "// Generated: the resources of the package \"${target}\".\n")
+  string(APPEND content "1 VERSIONINFO\nFILEVERSION 1,0,0,0\nPRODUCTVERSION 1,0,0,0\nFILEOS 0x4\nFILETYPE 0x1\n")
+  string(APPEND content "BEGIN\n BLOCK \"StringFileInfo\"\n BEGIN\n  BLOCK \"040904E4\"\n  BEGIN\n")
+  string(APPEND content "   VALUE \"FileDescription\", \"Veltrane Installation Bootstrapper\"\n")
+  string(APPEND content "   VALUE \"ProductName\", \"InstallationBootstrapper\"\n   VALUE \"FileVersion\", \"1.0.0.0\"\n")
+  string(APPEND content "  END\n END\n BLOCK \"VarFileInfo\"\n BEGIN\n  VALUE \"Translation\", 0x409, 1252\n END\nEND\n")
+  set(depends "")
+  if(P_LANGUAGE_TARGET)
+    set(P_LANGUAGE "$<TARGET_FILE:${P_LANGUAGE_TARGET}>")
+    list(APPEND depends ${P_LANGUAGE_TARGET})
+  endif()
+  if(P_LANGUAGE)
+    string(APPEND content "LANG_BOOTSTRAPPER LANGUAGE \"${P_LANGUAGE}\"\n")
+  endif()
+  if(P_SETTINGS)
+    get_filename_component(settings "${P_SETTINGS}" ABSOLUTE)
+    string(APPEND content "SETTINGS_INI TEXT \"${settings}\"\n")
+    list(APPEND depends "${settings}")
+  endif()
+  foreach(entry IN LISTS P_INSTALLERS)
+    string(FIND "${entry}" "=" eq)
+    string(SUBSTRING "${entry}" 0 ${eq} name)
+    math(EXPR after "${eq} + 1")
+    string(SUBSTRING "${entry}" ${after} -1 file)
+    get_filename_component(file "${file}" ABSOLUTE)
+    string(REPLACE " " "_" name "${name}")
+    string(APPEND content "INSTALLER_${name} INSTALLER \"${file}\"\n")
+    list(APPEND depends "${file}")
+  endforeach()
+  file(GENERATE OUTPUT "${rc}" CONTENT "${content}")
+  add_executable(${target} WIN32 ${rc})
+  target_link_libraries(${target} PRIVATE bootstrapper_entry)
+  if(P_OUTPUT_NAME)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT_NAME}")
+  endif()
+  if(depends)
+    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${depends}")
+    foreach(d IN LISTS depends)
+      if(TARGET ${d})
+        add_dependencies(${target} ${d})
+      endif()
+    endforeach()
+  endif()
+endfunction()

@@ -1,0 +1,71 @@
+#include "Wine.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace vl::e2e {
+
+CommandResult RunCommand(const std::string& shellCommand) {
+    CommandResult result;
+    FILE* pipe = popen(shellCommand.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof(buffer), pipe)) > 0) result.output.append(buffer, n);
+    int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+std::string ShellQuote(const std::string& text) {
+    std::string out = "'";
+    for (char c : text) {
+        if (c == '\'') out += "'\\''";
+        else out += c;
+    }
+    return out + "'";
+}
+
+std::string Win32Dir() {
+    const char* dir = std::getenv("BOOTSTRAPPER_WIN32_DIR");
+    return dir != nullptr ? dir : "";
+}
+
+std::string Win32File(const std::string& relative) { return Win32Dir() + "/" + relative; }
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string out = "Z:";
+    for (char c : std::filesystem::absolute(unixPath).string()) out += c == '/' ? '\\' : c;
+    return out;
+}
+
+CommandResult RunWine(const std::string& exe, const std::string& arguments) {
+    return RunCommand("wine " + ShellQuote(exe) + " " + arguments + " 2>/dev/null");
+}
+
+std::string MakeTestFolder(const std::string& name) {
+    std::filesystem::path dir = std::filesystem::current_path() / "e2e-work" / name;
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir.string();
+}
+
+bool FileExists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+}  // namespace vl::e2e
