@@ -14,7 +14,11 @@ int main(int argc, char** argv) {
     if (!display.empty()) setenv("DISPLAY", display.c_str(), 1);
     setenv("WINEDEBUG", "-all", 1);
     setenv("WINEDLLOVERRIDES", "mscoree,mshtml=", 1);
-    setenv("BOOTSTRAPPER_WIN32_DIR", E2E_WIN32_DIR, 0);
+    std::string arch, wine;
+    std::ifstream(state + "/arch") >> arch;
+    std::ifstream(state + "/wine") >> wine;
+    setenv("BOOTSTRAPPER_WIN32_DIR", arch == "win64" ? E2E_WIN64_DIR : E2E_WIN32_DIR, 0);
+    if (!wine.empty()) setenv("E2E_WINE", wine.c_str(), 1);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

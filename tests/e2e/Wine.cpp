@@ -43,12 +43,36 @@ std::string WindowsPath(const std::string& unixPath) {
     return out;
 }
 
+std::string WineCommand() {
+    const char* wine = std::getenv("E2E_WINE");
+    return wine != nullptr && *wine != '\0' ? wine : "wine";
+}
+
 CommandResult RunWine(const std::string& exe, const std::string& arguments) {
-    return RunCommand("wine " + ShellQuote(exe) + " " + arguments + " 2>/dev/null");
+    return RunCommand(WineCommand() + " " + ShellQuote(exe) + " " + arguments + " 2>/dev/null");
+}
+
+WindowsRun RunWindows(const std::string& exe, const std::string& arguments) {
+    const std::string commandFile = "/tmp/vl_e2e/command.txt";
+    std::filesystem::create_directories("/tmp/vl_e2e");
+    WriteFile(commandFile, WindowsPath(exe) + "\n" + arguments + "\n");
+    WindowsRun run;
+    CommandResult r =
+        RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/launch.exe")) + " " +
+                   ShellQuote(WindowsPath(commandFile)) + " 2>/dev/null");
+    run.output = r.output;
+    std::size_t at = r.output.rfind("exit code=");
+    if (at != std::string::npos) {
+        run.started = true;
+        run.exitCode = static_cast<std::uint32_t>(std::stoul(r.output.substr(at + 10)));
+    }
+    return run;
 }
 
 std::string MakeTestFolder(const std::string& name) {
-    std::filesystem::path dir = std::filesystem::current_path() / "e2e-work" / name;
+    // Kept out of the build tree: Windows paths on the bootstrapper's command
+    // line may hold neither "-" nor "/", and the checkout's folder may.
+    std::filesystem::path dir = std::filesystem::path("/tmp/vl_e2e") / name;
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string();

@@ -2,9 +2,11 @@
 // What the end-to-end tests need to run Windows programs under Wine.
 //
 // The CTest fixture (tests/e2e/wine-env) makes one prefix per run and starts
-// Xvfb; every test gets WINEPREFIX, DISPLAY, WINEDEBUG and
-// BOOTSTRAPPER_WIN32_DIR (the win32 preset's build folder) in its environment.
+// Xvfb; every test gets WINEPREFIX, DISPLAY, WINEDEBUG, E2E_WINE and
+// BOOTSTRAPPER_WIN32_DIR (the build folder of the Windows build under test:
+// the win32 preset's, or the win64 preset's where 32-bit code cannot run).
 
+#include <cstdint>
 #include <string>
 
 namespace vl::e2e {
@@ -14,24 +16,39 @@ struct CommandResult {
     std::string output;  // standard output
 };
 
+struct WindowsRun {
+    std::uint32_t exitCode = 0xFFFFFFFFu;  // the full 32-bit exit code
+    bool started = false;
+    std::string output;                    // what the launcher printed
+};
+
 // Runs a shell command and collects its standard output.
 CommandResult RunCommand(const std::string& shellCommand);
 
 // Quotes text for the shell.
 std::string ShellQuote(const std::string& text);
 
-// The win32 build folder, and a file in it ("package/InstallationBootstrapper.exe").
+// The command that runs Windows programs ("wine", or wine64 where the
+// machine cannot run 32-bit code and the 64-bit build is tested).
+std::string WineCommand();
+
+// The Windows build folder under test, and a file in it ("package/InstallationBootstrapper.exe").
 std::string Win32Dir();
 std::string Win32File(const std::string& relative);
 
 // The Windows name of a Unix path: "Z:\\tmp\\x".
 std::string WindowsPath(const std::string& unixPath);
 
-// Runs a Windows program under Wine: `wine <exe> <arguments>`, arguments
-// passed as written (already quoted for Windows). Waits until it ends.
+// Runs a Windows program under Wine as a shell command line
+// ("wine <exe> <arguments>", the arguments read by the shell as written);
+// for tools whose output is read.
 CommandResult RunWine(const std::string& exe, const std::string& arguments);
 
-// A fresh folder for one test, under the build tree; removed by the caller.
+// Runs exe (a Unix path) with exactly this Windows argument text, through
+// the launcher, and returns its full exit code.
+WindowsRun RunWindows(const std::string& exe, const std::string& arguments);
+
+// A fresh, empty folder for one test (under /tmp/vl_e2e, a name without "-").
 std::string MakeTestFolder(const std::string& name);
 
 // File helpers.
