@@ -6,8 +6,6 @@
 
 namespace vl {
 
-std::uint32_t InstallationBootstrapper::LoadResources() { return 0; }
-std::uint32_t InstallationBootstrapper::ReplaceLanguage() { return 0; }
 std::uint32_t InstallationBootstrapper::FirstInstance() { return 1; }
 std::uint32_t InstallationBootstrapper::ShowHelp() { return 0; }
 std::uint32_t InstallationBootstrapper::ShowMoreHelp() { return 0; }
@@ -15,10 +13,5 @@ std::uint32_t InstallationBootstrapper::GetSettingsFile() { return 0; }
 std::uint32_t InstallationBootstrapper::ReplaceSettings() { return 0; }
 std::uint32_t InstallationBootstrapper::OutputSettings() { return 0; }
 std::uint32_t InstallationBootstrapper::DoSettings_Install() { return code::kInvalidData; }
-std::uint32_t InstallationBootstrapper::ExtractResource(platform::ModuleHandle, const char*,
-                                                        const char*, const char*) {
-    return code::kInvalidData;
-}
-void InstallationBootstrapper::ShowErrorMessageArgs(std::uint32_t, const FormatArg*, std::size_t) {}
 
 }  // namespace vl

@@ -69,6 +69,13 @@ WindowsRun RunWindows(const std::string& exe, const std::string& arguments) {
     return run;
 }
 
+CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
+                       const std::string& arguments) {
+    return RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) +
+                      " --ignore-class IME " + robotOptions + " -- " + ShellQuote(WindowsPath(exe)) +
+                      " " + arguments + " 2>/dev/null");
+}
+
 std::string MakeTestFolder(const std::string& name) {
     // Kept out of the build tree: Windows paths on the bootstrapper's command
     // line may hold neither "-" nor "/", and the checkout's folder may.

@@ -48,6 +48,12 @@ CommandResult RunWine(const std::string& exe, const std::string& arguments);
 // the launcher, and returns its full exit code.
 WindowsRun RunWindows(const std::string& exe, const std::string& arguments);
 
+// Runs exe under the robot (tests/tools/robot.exe), which reports every
+// window and answers it ("enter" unless told otherwise); returns what the
+// robot printed. Arguments are single words without blanks or quotes.
+CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
+                       const std::string& arguments);
+
 // A fresh, empty folder for one test (under /tmp/vl_e2e, a name without "-").
 std::string MakeTestFolder(const std::string& name);
 

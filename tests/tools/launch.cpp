@@ -1,5 +1,6 @@
 // Starts a program with a command line taken verbatim from a file, waits for
-// it and prints its full 32-bit exit code as "exit code=<n>".
+// it (at most a minute) and prints its full 32-bit exit code as
+// "exit code=<n>".
 //
 //   launch.exe <command file>
 //
@@ -47,7 +48,13 @@ int main(int argc, char** argv) {
         std::printf("launch failed error=%lu\n", GetLastError());
         return 2;
     }
-    WaitForSingleObject(pi.hProcess, INFINITE);
+    // A program that waits for a user (an unexpected box) is ended rather
+    // than left to hang the test run.
+    if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_TIMEOUT) {
+        TerminateProcess(pi.hProcess, 1460);
+        WaitForSingleObject(pi.hProcess, 5000);
+        std::printf("launch: timeout\n");
+    }
     DWORD code = 0;
     GetExitCodeProcess(pi.hProcess, &code);
     CloseHandle(pi.hThread);

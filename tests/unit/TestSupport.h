@@ -20,11 +20,30 @@ std::string CodeName(std::uint32_t code);
 
 class BootstrapperTest : public ::testing::Test {
 protected:
-    void SetUp() override { Process().Reset(); }
+    void SetUp() override {
+        Process().Reset();
+        InstallLanguageModule();
+    }
+
+    // The executable carries a language module with the error box's strings,
+    // and the extracted file loads as that module.
+    void InstallLanguageModule() {
+        fake.modules.executable.resources[fake::Modules::Key(
+            platform::ResourceId::Named("LANGUAGE"), platform::ResourceId::Named("LANG_BOOTSTRAPPER"))] =
+            "MZ-language-module";
+        fake::Modules::Module language;
+        language.strings = {{1, "Veltrane Installation Error"},
+                            {3, "Failed to load the language resources."},
+                            {6, "An initialization file was not specified with the ReplaceSettings command-line argument."},
+                            {7, "The file \"%s\" could not be found."}};
+        fake.modules.loadable[tempModulePath] = language;
+    }
     void TearDown() override { Process().Reset(); }
 
     fake::FakePlatform fake;
     const std::string logPath = "C:\\pkg\\VL_Setup_Package.log";
+    const std::string tempModulePath =
+        "C:\\Users\\me\\AppData\\Local\\Temp\\InstallationBootstrapperLangsetup.exe.dll";
 
     std::vector<std::string> Log() const {
         auto it = fake.files.files.find(logPath);
