@@ -95,7 +95,7 @@ std::string DecodeFile(std::string_view bytes) {
 
 // The default a caller passes, as Windows uses it: trailing spaces go.
 std::string_view DefaultText(const char* defaultValue) {
-    std::string_view d = defaultValue == nullptr ? std::string_view() : defaultValue;
+    std::string_view d = defaultValue == nullptr ? "" : defaultValue;
     while (!d.empty() && d.back() == ' ') d.remove_suffix(1);
     return d;
 }
@@ -107,7 +107,7 @@ std::uint32_t CopyValue(std::string_view value, char* buffer, std::uint32_t size
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     std::size_t n = std::min<std::size_t>(value.size(), size - 1);
-    std::memcpy(buffer, value.data(), n);
+    if (n > 0) std::memcpy(buffer, value.data(), n);
     buffer[n] = '\0';
     return static_cast<std::uint32_t>(n);
 }
