@@ -69,11 +69,24 @@ WindowsRun RunWindows(const std::string& exe, const std::string& arguments) {
     return run;
 }
 
+// Each blank-separated word as one shell argument, backslashes kept.
+std::string QuoteWords(const std::string& words) {
+    std::string out;
+    std::size_t start = 0;
+    while (start < words.size()) {
+        std::size_t end = words.find(' ', start);
+        if (end == std::string::npos) end = words.size();
+        if (end > start) out += " " + ShellQuote(words.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
 CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                        const std::string& arguments) {
     return RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) +
                       " --ignore-class IME " + robotOptions + " -- " + ShellQuote(WindowsPath(exe)) +
-                      " " + arguments + " 2>/dev/null");
+                      " " + QuoteWords(arguments) + " 2>/dev/null");
 }
 
 std::string MakeTestFolder(const std::string& name) {

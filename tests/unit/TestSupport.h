@@ -31,17 +31,29 @@ protected:
         fake.modules.executable.resources[fake::Modules::Key(
             platform::ResourceId::Named("LANGUAGE"), platform::ResourceId::Named("LANG_BOOTSTRAPPER"))] =
             "MZ-language-module";
+        fake.modules.executable.resources[fake::Modules::Key(
+            platform::ResourceId::Named("TEXT"), platform::ResourceId::Named("SETTINGS_INI"))] =
+            embeddedSettings;
         fake::Modules::Module language;
         language.strings = {{1, "Veltrane Installation Error"},
                             {3, "Failed to load the language resources."},
                             {6, "An initialization file was not specified with the ReplaceSettings command-line argument."},
-                            {7, "The file \"%s\" could not be found."}};
+                            {4, "An output file was not specified with the ExtractSettings command-line argument."},
+                            {5, "Failed to extract the settings file to \"%s\"."},
+                            {7, "The file \"%s\" could not be found."},
+                            {8, "Failed to extract the settings file from resources."},
+                            {9, "There are no settings to run the setup package."},
+                            {10, "There is an error in the settings file. The prerequisite installers or a main installer were not specified for the %s setup type."},
+                            {11, "There is an error in the settings file.  The \"%s\" key was not found under the %s section.  This key is required."},
+                            {15, "There is an error in the settings file.  The section \"%s\" does not exist."}};
         fake.modules.loadable[tempModulePath] = language;
     }
     void TearDown() override { Process().Reset(); }
 
     fake::FakePlatform fake;
     const std::string logPath = "C:\\pkg\\VL_Setup_Package.log";
+    std::string embeddedSettings = "[default]\r\nPreInstall = A\r\n[A]\r\nName = A\r\nFile = a.exe\r\n";
+    const std::string tempSettingsPath = "C:\\Users\\me\\AppData\\Local\\Temp\\Settings.ini";
     const std::string tempModulePath =
         "C:\\Users\\me\\AppData\\Local\\Temp\\InstallationBootstrapperLangsetup.exe.dll";
 
