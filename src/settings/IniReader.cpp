@@ -218,7 +218,7 @@ std::uint32_t IniDocument::GetString(const char* section, const char* key,
         for (const Section& s : sections_)
             if (!s.name.empty()) list.append(s.name).push_back('\0');
         list.push_back('\0');
-        return CopyList(list, defaultValue, buffer, size);
+        return CopyCutList(list, buffer, size);  // no sections: an empty list, no default
     }
     const Section* found = FindSection(Trim(section));
     if (key == nullptr) {

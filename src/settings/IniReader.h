@@ -74,8 +74,9 @@ public:
     // section or key, or a key line without "=", gives `defaultValue` with
     // its trailing spaces removed (null reads as empty); a default in
     // matching quotes loses them too.
-    // A null `section` lists the section names, a null `key` the key names of
-    // the section (or gives the default when it has none): each name
+    // A null `section` lists the section names (an empty list, not the
+    // default, when there is none), a null `key` the key names of the
+    // section (or gives the default when it has none): each name
     // followed by a NUL, the list by a second NUL; when the list does not
     // fit, it is cut so that it ends in two NULs and size-2 is returned.
     // Returns the number of characters copied, without the terminating NUL;

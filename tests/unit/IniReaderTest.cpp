@@ -162,6 +162,13 @@ INSTANTIATE_TEST_SUITE_P(
         StringCase{"SizeOne", "Default", "PreInstall", "", 1, 0, ""},
         StringCase{"SizeZero", "Default", "PreInstall", "", 0, 0, ""}));
 
+TEST(IniString, NoSectionsListsNothing) {
+    IniDocument doc("k=before any header\r\n[]\r\nx=1\r\n", kRules);
+    Answer a = String(doc, nullptr, "x", "dflt", 10);
+    EXPECT_EQ(a.ret, 0u);
+    EXPECT_EQ(a.text, Nul("\0\xAA", 2));  // one NUL: an empty list
+}
+
 TEST(IniString, NullBufferIsSafe) {
     IniDocument doc(kSettings, kRules);
     EXPECT_EQ(doc.GetString("Default", "Name", "d", nullptr, 100), 0u);
