@@ -73,6 +73,10 @@ public:
                                                 const char* name, const char* outputFile);
     void ClearListSection();
     void ClearInstallerSection();
+    [[nodiscard]] std::uint32_t SetListSection();
+    [[nodiscard]] std::uint32_t SetInstallerSection(const char* sectionName);
+    // Expands the path variables of path into output (size bytes).
+    void ReplaceVarPaths(const char* path, char* output, std::size_t size);
 
     // --- State (read by the Parts of the run and by tests) ------------------
     platform::KernelHandle instanceMutex{};

@@ -9,6 +9,5 @@ namespace vl {
 std::uint32_t InstallationBootstrapper::FirstInstance() { return 1; }
 std::uint32_t InstallationBootstrapper::ShowHelp() { return 0; }
 std::uint32_t InstallationBootstrapper::ShowMoreHelp() { return 0; }
-std::uint32_t InstallationBootstrapper::DoSettings_Install() { return code::kInvalidData; }
 
 }  // namespace vl

@@ -65,7 +65,7 @@ TEST_F(SpineE2E, DefaultLogBesideTheExecutable) {
 TEST_F(SpineE2E, LogPathFromTheCommandLine) {
     std::filesystem::create_directory(folder + "/my logs");
     const std::string log = folder + "/my logs/run.log";
-    WindowsRun run = RunWindows(exe, "/Type x /Log \"" + WindowsPath(log) + "\"");
+    WindowsRun run = RunWindows(exe, "/Type default /Log \"" + WindowsPath(log) + "\"");
     EXPECT_EQ(run.exitCode, 13u);
     ASSERT_TRUE(FileExists(log));
     EXPECT_FALSE(FileExists(folder + "/VL_Setup_Package.log"));
@@ -95,7 +95,7 @@ TEST_F(SpineE2E, HostileCommandLinesEndCleanly) {
     const std::string log = folder + "/VL_Setup_Package.log";
     for (const std::string& args :
          {std::string("\"\"\" /Log \"\"\""), std::string(4000, 'x') + " /Log",
-          std::string("/Type ") + std::string(600, 'T') + " /Log", std::string("/passthru A@B@C/Log")}) {
+          std::string("/Type silent") + std::string(600, 'T') + " /Log", std::string("/passthru A@B@C/Log")}) {
         WindowsRun run = RunWindows(exe, args);
         EXPECT_EQ(run.exitCode, 13u) << args.substr(0, 40);
     }
