@@ -48,7 +48,7 @@
 //   "  control id=<id> class="<class>" text="<text>" visible=<0|1> focus=<0|1>"
 //       (two leading blanks) one line per child window of the window above,
 //       all descendants, in the order EnumChildWindows gives
-//   answer <spec>              the spec exactly as given, printed as it acts
+//   answer <spec>              the answer exactly as given, printed as it acts
 //   gone                       the window vanished before it could be read;
 //                              the window line before it then holds only the
 //                              class and caption seen when it appeared
