@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "Wine.h"
+#include "PackageTest.h"
 
 namespace vl::e2e {
 namespace {
@@ -15,23 +15,12 @@ std::string TempFolder() {
            (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp";
 }
 
-class LanguageE2E : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        exe = folder + "/setup.exe";
-        std::filesystem::copy_file(Win32File("package/InstallationBootstrapper.exe"), exe);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string folder;
-    std::string exe;
-};
+using LanguageE2E = PackageTest;
 
 TEST_F(LanguageE2E, ModuleIsWrittenLoadedAndRemoved) {
     WindowsRun run = RunWindows(exe, "/Log");
     EXPECT_EQ(run.exitCode, 13u) << run.output;
-    const std::string log = ReadFile(folder + "/VL_Setup_Package.log");
+    const std::string log = Log();
     EXPECT_NE(log.find("ExtractResource - Extracting the resource \"LANG_BOOTSTRAPPER\" of type \"LANGUAGE\""),
               std::string::npos)
         << log;

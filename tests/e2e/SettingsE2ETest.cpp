@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "Wine.h"
+#include "PackageTest.h"
 
 namespace vl::e2e {
 namespace {
@@ -15,20 +15,12 @@ std::string TempSettings() {
            (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp/Settings.ini";
 }
 
-class SettingsE2E : public ::testing::Test {
+class SettingsE2E : public PackageTest {
 protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        exe = folder + "/setup.exe";
-        std::filesystem::copy_file(Win32File("package/InstallationBootstrapper.exe"), exe);
-    }
     void TearDown() override {
-        std::filesystem::remove_all(folder);
+        PackageTest::TearDown();
         EXPECT_FALSE(FileExists(TempSettings())) << "a temporary Settings.ini was left behind";
     }
-
-    std::string folder;
-    std::string exe;
 };
 
 TEST_F(SettingsE2E, ExportWritesTheEmbeddedFileAndReplacesAnOldOne) {
@@ -38,7 +30,7 @@ TEST_F(SettingsE2E, ExportWritesTheEmbeddedFileAndReplacesAnOldOne) {
     WindowsRun run = RunWindows(exe, "/Log /ExtractSettings " + WindowsPath(out));
     EXPECT_EQ(run.exitCode, 13u) << run.output;
     EXPECT_EQ(ReadFile(out), shipped);
-    const std::string log = ReadFile(folder + "/VL_Setup_Package.log");
+    const std::string log = Log();
     EXPECT_NE(log.find("OutputSettings - Output settings file: " + WindowsPath(out) + "."), std::string::npos);
     EXPECT_EQ(log.find("GetSettingsFile"), std::string::npos) << "no settings were read";
 }
@@ -73,15 +65,14 @@ TEST_F(SettingsE2E, ReplacementIsKept) {
 }
 
 TEST_F(SettingsE2E, FileBesideAnExecutableWithoutEmbeddedSettings) {
-    std::filesystem::remove(exe);
-    std::filesystem::copy_file(Win32File("tests/packages/NoSettings.exe"), exe);
+    UsePackage("tests/packages/NoSettings.exe");
     WriteFile(folder + "/Settings.ini", "[default]\r\nPreInstall=X\r\n");
     std::filesystem::permissions(folder + "/Settings.ini", std::filesystem::perms::owner_read |
                                                                std::filesystem::perms::group_read |
                                                                std::filesystem::perms::others_read);
     WindowsRun run = RunWindows(exe, "/Log");
     EXPECT_TRUE(run.started) << run.output;
-    const std::string log = ReadFile(folder + "/VL_Setup_Package.log");
+    const std::string log = Log();
     EXPECT_NE(log.find("GetSettingsFile - Failed to extract original Settings file to "), std::string::npos) << log;
     EXPECT_NE(log.find("GetSettingsFile - Found the Settings file under the source directory."),
               std::string::npos)
@@ -93,7 +84,7 @@ TEST_F(SettingsE2E, EmbeddedSettingsIgnoreAFileBeside) {
     WriteFile(folder + "/Settings.ini", "[default]\r\n");
     WindowsRun run = RunWindows(exe, "/Log");
     EXPECT_TRUE(run.started);
-    const std::string log = ReadFile(folder + "/VL_Setup_Package.log");
+    const std::string log = Log();
     EXPECT_EQ(log.find("Found the Settings file under the source directory"), std::string::npos) << log;
 }
 

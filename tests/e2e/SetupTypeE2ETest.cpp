@@ -4,24 +4,12 @@
 
 #include <filesystem>
 
-#include "Wine.h"
+#include "PackageTest.h"
 
 namespace vl::e2e {
 namespace {
 
-class SetupTypeE2E : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        exe = folder + "/setup.exe";
-        std::filesystem::copy_file(Win32File("package/InstallationBootstrapper.exe"), exe);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-    std::string Log() const { return ReadFile(folder + "/VL_Setup_Package.log"); }
-
-    std::string folder;
-    std::string exe;
-};
+using SetupTypeE2E = PackageTest;
 
 TEST_F(SetupTypeE2E, RepairReadsTheShippedRepairSection) {
     WindowsRun run = RunWindows(exe, "/Log /Type Repair");

@@ -5,23 +5,12 @@
 #include <filesystem>
 #include <regex>
 
-#include "Wine.h"
+#include "PackageTest.h"
 
 namespace vl::e2e {
 namespace {
 
-class SpineE2E : public ::testing::Test {
-protected:
-    void SetUp() override {
-        folder = MakeTestFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        exe = folder + "/setup.exe";
-        std::filesystem::copy_file(Win32File("package/InstallationBootstrapper.exe"), exe);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string folder;
-    std::string exe;
-};
+using SpineE2E = PackageTest;
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
