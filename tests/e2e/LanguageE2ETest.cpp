@@ -44,6 +44,20 @@ TEST_F(LanguageE2E, MissingReplacementShowsTheFallbackBox) {
     EXPECT_FALSE(FileExists(TempFolder() + "/InstallationBootstrapperLangsetup.exe.dll"));
 }
 
+TEST_F(LanguageE2E, ReplacementModuleIsLoadedInPlaceAndKept) {
+    const std::string module = folder + "/mine.dll";
+    std::filesystem::copy_file(Win32File("package/language/InstallationBootstrapperLang.dll"), module);
+    WindowsRun run = RunWindows(exe, "/Log /ReplaceLanguage " + WindowsPath(module));
+    EXPECT_EQ(run.exitCode, 13u) << run.output;
+    const std::string log = Log();
+    EXPECT_NE(log.find("LoadResources - Language resource file: " + WindowsPath(module) + "."), std::string::npos)
+        << log;
+    EXPECT_EQ(log.find("ExtractResource - Extracting the resource \"LANG_BOOTSTRAPPER\""), std::string::npos)
+        << "nothing written to the temporary folder for the language";
+    EXPECT_TRUE(FileExists(module));
+    EXPECT_FALSE(FileExists(TempFolder() + "/InstallationBootstrapperLangsetup.exe.dll"));
+}
+
 TEST_F(LanguageE2E, FileThatIsNotAModuleStopsAfterOneBox) {
     WriteFile(folder + "/bad.dll", "this is not a module");
     CommandResult robot = RunRobot(exe, "", "/ReplaceLanguage " + WindowsPath(folder + "/bad.dll"));
