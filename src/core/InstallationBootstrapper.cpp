@@ -177,10 +177,6 @@ InstallationBootstrapper::~InstallationBootstrapper() {
             (void)platform_.files.DeleteFile(languageModulePath.c_str());
     }
     options.reset();
-    if (!instanceMutex.IsNull()) {
-        // Closed through the synchronisation facility once the guard exists.
-        instanceMutex = {};
-    }
 }
 
 void InstallationBootstrapper::LogMessageArgs(const char* format, const FormatArg* args,

@@ -111,6 +111,12 @@ public:
     bool HasOption(std::uint32_t flag) const { return options && options->Has(flag); }
 
 private:
+    // The shared steps of /ReplaceSettings and /ReplaceLanguage: log the
+    // named file, refuse an empty name (message 6, 161) or a missing file
+    // (message 7, 2), else make it the file in use.
+    [[nodiscard]] std::uint32_t UseReplacementFile(const FixedText<260>& option, FixedText<260>& inUse,
+                                                   const char* namedLine, const char* emptyLine,
+                                                   const char* missingLine);
     void InitializeEnvironment();
     void InitializeSystemDirectories();
 

@@ -41,20 +41,31 @@ std::uint32_t InstallationBootstrapper::LoadResources() {
 }
 
 std::uint32_t InstallationBootstrapper::ReplaceLanguage() {
+    return UseReplacementFile(options->replaceLanguagePath, languageModulePath,
+                              "ReplaceLanguage - Replacement Language file: %s.",
+                              "ReplaceLanguage - ReplaceLanguage was chosen but no file was specified.",
+                              "ReplaceLanguage - Could not find the replacement Language file.");
+}
+
+std::uint32_t InstallationBootstrapper::UseReplacementFile(const FixedText<260>& option,
+                                                           FixedText<260>& inUse,
+                                                           const char* namedLine,
+                                                           const char* emptyLine,
+                                                           const char* missingLine) {
     FixedText<260> path;
-    path.Assign(options->replaceLanguagePath.c_str(), 260);
-    LogMessage("ReplaceLanguage - Replacement Language file: %s.", path.c_str());
+    path.Assign(option.c_str(), 260);
+    LogMessage(namedLine, path.c_str());
     if (path.empty()) {
-        LogMessage("ReplaceLanguage - ReplaceLanguage was chosen but no file was specified.");
+        LogMessage(emptyLine);
         ShowErrorMessage(6);
         return code::kBadPathName;
     }
     if (!platform_.files.Exists(path.c_str())) {
-        LogMessage("ReplaceLanguage - Could not find the replacement Language file.");
+        LogMessage(missingLine);
         ShowErrorMessage(7, path.c_str());
         return code::kFileNotFound;
     }
-    languageModulePath.Assign(path.c_str());
+    inUse.Assign(path.c_str());
     return 0;
 }
 

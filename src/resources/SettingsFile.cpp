@@ -64,21 +64,10 @@ std::uint32_t InstallationBootstrapper::GetSettingsFile() {
 }
 
 std::uint32_t InstallationBootstrapper::ReplaceSettings() {
-    FixedText<260> path;
-    path.Assign(options->replaceSettingsPath.c_str(), 260);
-    LogMessage("ReplaceSettings - Replacement settings file: %s.", path.c_str());
-    if (path.empty()) {
-        LogMessage("ReplaceSettings - ReplaceSettings was chosen but no file was specified.");
-        ShowErrorMessage(6);
-        return code::kBadPathName;
-    }
-    if (!platform_.files.Exists(path.c_str())) {
-        LogMessage("ReplaceSettings - Could not find the replacement settings file.");
-        ShowErrorMessage(7, path.c_str());
-        return code::kFileNotFound;
-    }
-    settingsFilePath.Assign(path.c_str());
-    return 0;
+    return UseReplacementFile(options->replaceSettingsPath, settingsFilePath,
+                              "ReplaceSettings - Replacement settings file: %s.",
+                              "ReplaceSettings - ReplaceSettings was chosen but no file was specified.",
+                              "ReplaceSettings - Could not find the replacement settings file.");
 }
 
 std::uint32_t InstallationBootstrapper::OutputSettings() {
