@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace vl::e2e {
 
@@ -53,13 +54,16 @@ CommandResult RunWine(const std::string& exe, const std::string& arguments) {
 }
 
 WindowsRun RunWindows(const std::string& exe, const std::string& arguments) {
-    const std::string commandFile = "/tmp/vl_e2e/command.txt";
+    // One file per test process, so that runs from two checkouts at once
+    // do not take each other's command.
+    const std::string commandFile = "/tmp/vl_e2e/command" + std::to_string(getpid()) + ".txt";
     std::filesystem::create_directories("/tmp/vl_e2e");
     WriteFile(commandFile, WindowsPath(exe) + "\n" + arguments + "\n");
     WindowsRun run;
     CommandResult r =
         RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/launch.exe")) + " " +
                    ShellQuote(WindowsPath(commandFile)) + " 2>/dev/null");
+    std::filesystem::remove(commandFile);
     run.output = r.output;
     std::size_t at = r.output.rfind("exit code=");
     if (at != std::string::npos) {
@@ -92,7 +96,9 @@ CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
 std::string MakeTestFolder(const std::string& name) {
     // Kept out of the build tree: Windows paths on the bootstrapper's command
     // line may hold neither "-" nor "/", and the checkout's folder may.
-    std::filesystem::path dir = std::filesystem::path("/tmp/vl_e2e") / name;
+    // The process number keeps two checkouts' runs of one test apart.
+    std::filesystem::path dir =
+        std::filesystem::path("/tmp/vl_e2e") / (name + "_" + std::to_string(getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir.string();
