@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -91,6 +92,41 @@ CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
     return RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) +
                       " --ignore-class IME " + robotOptions + " -- " + ShellQuote(WindowsPath(exe)) +
                       " " + QuoteWords(arguments) + " 2>/dev/null");
+}
+
+BackgroundRobot::BackgroundRobot(const std::string& exe, const std::string& robotOptions,
+                                 const std::string& arguments) {
+    static int count = 0;
+    std::filesystem::create_directories("/tmp/vl_e2e");
+    reportFile_ = "/tmp/vl_e2e/robot" + std::to_string(getpid()) + "_" + std::to_string(++count) + ".txt";
+    std::filesystem::remove(reportFile_);
+    CommandResult started = RunCommand(
+        WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) + " --ignore-class IME " +
+        robotOptions + " -- " + ShellQuote(WindowsPath(exe)) + " " + QuoteWords(arguments) + " >" +
+        ShellQuote(reportFile_) + " 2>/dev/null </dev/null & echo $!");
+    if (!started.output.empty()) pid_ = std::stoi(started.output);
+}
+
+BackgroundRobot::~BackgroundRobot() {
+    // A robot still running ends its program when its time-out comes; the
+    // test waits no longer for it, but its Wine client is stopped here.
+    if (pid_ > 0 && Report().find("exit code=") == std::string::npos) kill(pid_, SIGKILL);
+    std::filesystem::remove(reportFile_);
+}
+
+std::string BackgroundRobot::Report() const { return ReadFile(reportFile_); }
+
+std::string BackgroundRobot::Finish(int timeoutSeconds) {
+    (void)WaitForText(reportFile_, "exit code=", timeoutSeconds);
+    return Report();
+}
+
+bool WaitForText(const std::string& path, const std::string& text, int timeoutSeconds) {
+    for (int i = 0; i < timeoutSeconds * 10; ++i) {
+        if (ReadFile(path).find(text) != std::string::npos) return true;
+        usleep(100 * 1000);
+    }
+    return ReadFile(path).find(text) != std::string::npos;
 }
 
 std::string MakeTestFolder(const std::string& name) {

@@ -54,6 +54,33 @@ WindowsRun RunWindows(const std::string& exe, const std::string& arguments);
 CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                        const std::string& arguments);
 
+// A program run under the robot in the background, for tests in which two
+// Windows programs run at once. The robot's report goes to a file; Finish
+// waits for it to end (the robot's own --timeout, 60 s unless the options
+// say otherwise, ends the program) and returns the report.
+class BackgroundRobot {
+public:
+    BackgroundRobot(const std::string& exe, const std::string& robotOptions,
+                    const std::string& arguments);
+    BackgroundRobot(const BackgroundRobot&) = delete;
+    BackgroundRobot& operator=(const BackgroundRobot&) = delete;
+    ~BackgroundRobot();
+
+    // What the robot has printed so far.
+    std::string Report() const;
+    // Waits until the robot has printed the exit code (at most the given
+    // time) and returns the report.
+    std::string Finish(int timeoutSeconds = 90);
+
+private:
+    std::string reportFile_;
+    int pid_ = -1;
+};
+
+// Waits until the file holds the text (at most the given time); returns
+// whether it does.
+bool WaitForText(const std::string& path, const std::string& text, int timeoutSeconds = 60);
+
 // A fresh, empty folder for one test (under /tmp/vl_e2e, a name without "-").
 std::string MakeTestFolder(const std::string& name);
 
