@@ -186,7 +186,8 @@ TEST_F(LanguageE2E, HostileTextsAreCutToTheBoxBuffers) {
 // first holds its module mapped cannot replace that file: it stops at the
 // extraction with a log line only, and the first goes on undisturbed.
 TEST_F(LanguageE2E, SecondInstanceCannotReplaceAMappedModule) {
-    BackgroundRobot first(exe, "--answer wait:4000,enter", "/Log /Type nosuch");
+    const std::string release = folder + "/release";
+    BackgroundRobot first(exe, "--answer until:" + WindowsPath(release) + ",enter", "/Log /Type nosuch");
     ASSERT_TRUE(WaitForText(folder + "/VL_Setup_Package.log", "SetListSection - No prerequisite installers"))
         << first.Report();
     const std::string other = MakeTestFolder("SecondInstanceOther");
@@ -202,6 +203,7 @@ TEST_F(LanguageE2E, SecondInstanceCannotReplaceAMappedModule) {
     EXPECT_EQ(log.find("FirstInstance"), std::string::npos) << log;
     std::filesystem::remove_all(other);
 
+    WriteFile(release, "");
     const std::string report = first.Finish();
     EXPECT_NE(report.find("text=\"There is an error in the settings file."), std::string::npos) << report;
     EXPECT_NE(report.find("exit code=13"), std::string::npos) << report;

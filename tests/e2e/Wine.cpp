@@ -90,7 +90,7 @@ std::string QuoteWords(const std::string& words) {
 CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                        const std::string& arguments) {
     return RunCommand(WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) +
-                      " --ignore-class IME " + robotOptions + " -- " + ShellQuote(WindowsPath(exe)) +
+                      " --ignore-class IME" + QuoteWords(robotOptions) + " -- " + ShellQuote(WindowsPath(exe)) +
                       " " + QuoteWords(arguments) + " 2>/dev/null");
 }
 
@@ -101,8 +101,8 @@ BackgroundRobot::BackgroundRobot(const std::string& exe, const std::string& robo
     reportFile_ = "/tmp/vl_e2e/robot" + std::to_string(getpid()) + "_" + std::to_string(++count) + ".txt";
     std::filesystem::remove(reportFile_);
     CommandResult started = RunCommand(
-        WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) + " --ignore-class IME " +
-        robotOptions + " -- " + ShellQuote(WindowsPath(exe)) + " " + QuoteWords(arguments) + " >" +
+        WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) + " --ignore-class IME" +
+        QuoteWords(robotOptions) + " -- " + ShellQuote(WindowsPath(exe)) + " " + QuoteWords(arguments) + " >" +
         ShellQuote(reportFile_) + " 2>/dev/null </dev/null & echo $!");
     if (!started.output.empty()) pid_ = std::stoi(started.output);
 }

@@ -50,7 +50,8 @@ WindowsRun RunWindows(const std::string& exe, const std::string& arguments);
 
 // Runs exe under the robot (tests/tools/robot.exe), which reports every
 // window and answers it ("enter" unless told otherwise); returns what the
-// robot printed. Arguments are single words without blanks or quotes.
+// robot printed. Options and arguments are single words without blanks or
+// quotes (backslashes are kept).
 CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                        const std::string& arguments);
 

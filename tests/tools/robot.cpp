@@ -26,7 +26,10 @@
 //                          gives each thread with windows a hidden
 //                          "Default IME" window)
 //
-// An answer spec is "[wait:<ms>,]<action>" with one of these actions:
+// An answer spec is "[wait:<ms>,][until:<file>,]<action>": wait:<ms> waits
+// that long before acting, until:<file> waits until the file exists (a
+// Windows path without commas; a test creates the file when the window has
+// stayed open long enough), each bounded by --timeout. The actions:
 //   button:<id>   post WM_COMMAND (id, BN_CLICKED, the button's handle) to the
 //                 window; id in decimal or 0x hex (1 = OK, 2 = Cancel, ...)
 //   enter         press and release Return (SendInput)
@@ -190,6 +193,7 @@ enum class ActionKind { Button, Enter, Escape, Keys, None };
 struct Answer {
     std::string spec;          // as given, for the "answer" line
     DWORD waitMs = 0;
+    std::string untilFile;
     ActionKind kind = ActionKind::Enter;
     unsigned long buttonId = 0;
     std::string keys;
@@ -204,6 +208,12 @@ bool ParseAnswer(const std::string& spec, Answer& answer) {
         unsigned long ms = 0;
         if (comma == std::string::npos || !ParseUnsigned(rest.substr(5, comma - 5), ms)) return false;
         answer.waitMs = static_cast<DWORD>(ms);
+        rest = rest.substr(comma + 1);
+    }
+    if (rest.rfind("until:", 0) == 0) {
+        size_t comma = rest.find(',');
+        if (comma == std::string::npos || comma == 6) return false;
+        answer.untilFile = rest.substr(6, comma - 6);
         rest = rest.substr(comma + 1);
     }
     if (rest.rfind("button:", 0) == 0) {
@@ -514,6 +524,9 @@ private:
         const Answer& answer =
             nextAnswer_ < options_.answers.size() ? options_.answers[nextAnswer_++] : options_.fallback;
         for (DWORD waited = 0; waited < answer.waitMs && !TimeIsUp(); waited += kPollMs) Sleep(kPollMs);
+        while (!answer.untilFile.empty() && !TimeIsUp() &&
+               GetFileAttributesA(answer.untilFile.c_str()) == INVALID_FILE_ATTRIBUTES)
+            Sleep(kPollMs);
         Print("answer " + answer.spec);
         Act(window, answer);
     }
