@@ -112,8 +112,8 @@ public:
 
 private:
     // The shared steps of /ReplaceSettings and /ReplaceLanguage: log the
-    // named file, refuse an empty name (message 6, 161) or a missing file
-    // (message 7, 2), else make it the file in use.
+    // named file, refuse an empty name (message 6, 161) or a path that names
+    // no file, a folder included (message 7, 2), else make it the file in use.
     [[nodiscard]] std::uint32_t UseReplacementFile(const FixedText<260>& option, FixedText<260>& inUse,
                                                    const char* namedLine, const char* emptyLine,
                                                    const char* missingLine);

@@ -1,11 +1,12 @@
 #include "core/InstallationBootstrapper.h"
 #include "core/ResultCodes.h"
+#include "utility/ExistingFile.h"
 
 namespace vl {
 
 std::uint32_t InstallationBootstrapper::DoSettings_Install() {
     LogMessage("DoSettings_Install - Settings file: %s.", settingsFilePath.c_str());
-    if (settingsFilePath.empty() || !platform_.files.Exists(settingsFilePath.c_str())) {
+    if (!IsExistingFile(platform_.files, settingsFilePath.c_str())) {
         LogMessage("DoSettings_Install - No Settings file to run.");
         ShowErrorMessage(9);
         return code::kFileNotFound;

@@ -1,5 +1,6 @@
 #include "core/InstallationBootstrapper.h"
 #include "core/ResultCodes.h"
+#include "utility/ExistingFile.h"
 
 namespace vl {
 
@@ -60,7 +61,8 @@ std::uint32_t InstallationBootstrapper::UseReplacementFile(const FixedText<260>&
         ShowErrorMessage(6);
         return code::kBadPathName;
     }
-    if (!platform_.files.Exists(path.c_str())) {
+    // A folder of that name is no file to use.
+    if (!IsExistingFile(platform_.files, path.c_str())) {
         LogMessage(missingLine);
         ShowErrorMessage(7, path.c_str());
         return code::kFileNotFound;

@@ -1,6 +1,7 @@
 #include "core/InstallationBootstrapper.h"
 #include "core/ResultCodes.h"
 #include "utility/ComposedPath.h"
+#include "utility/ExistingFile.h"
 
 namespace vl {
 
@@ -25,7 +26,7 @@ std::uint32_t InstallationBootstrapper::GetSettingsFile() {
             FixedText<260> candidate;
             if (sourceDirectory.empty() ||
                 !ComposePath(candidate, "%s\\Settings.ini", sourceDirectory.c_str()) ||
-                !platform_.files.Exists(candidate.c_str())) {
+                !IsExistingFile(platform_.files, candidate.c_str())) {
                 ShowErrorMessage(8);
                 return code::kFileNotFound;
             }
@@ -48,7 +49,7 @@ std::uint32_t InstallationBootstrapper::GetSettingsFile() {
                                    ErrorOr(cleared.error, code::kAccessDenied));
                 }
             }
-            if (!platform_.files.Exists(copy.c_str())) {
+            if (!IsExistingFile(platform_.files, copy.c_str())) {
                 ShowErrorMessage(8);
                 return code::kFileNotFound;
             }

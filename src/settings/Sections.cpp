@@ -8,6 +8,7 @@
 #include "core/Tokenize.h"
 #include "settings/CodeListParser.h"
 #include "settings/IniReader.h"
+#include "utility/ExistingFile.h"
 #include "utility/TextRules.h"
 
 namespace vl {
@@ -53,7 +54,7 @@ void InstallationBootstrapper::ClearInstallerSection() {
 
 std::uint32_t InstallationBootstrapper::SetListSection() {
     std::string bytes;
-    if (settingsFilePath.empty() || !platform_.files.Exists(settingsFilePath.c_str()))
+    if (!IsExistingFile(platform_.files, settingsFilePath.c_str()))
         return code::kFileNotFound;
     if (setupType.empty()) {
         LogMessage("SetListSection - Setup type is undefined.");
@@ -107,7 +108,7 @@ std::uint32_t InstallationBootstrapper::SetListSection() {
 std::uint32_t InstallationBootstrapper::SetInstallerSection(const char* sectionName) {
     LogMessage("Reading installer-specific section %s.", sectionName);
     if (sectionName == nullptr || *sectionName == '\0') return code::kInvalidData;
-    if (settingsFilePath.empty() || !platform_.files.Exists(settingsFilePath.c_str()))
+    if (!IsExistingFile(platform_.files, settingsFilePath.c_str()))
         return code::kFileNotFound;
     ClearInstallerSection();
     currentInstallerName = sectionName;

@@ -193,6 +193,8 @@ Outcome FileSystem::DeleteFile(const char* path) {
 Outcome FileSystem::CopyFile(const char* from, const char* to, bool failIfExists) {
     std::string f = from, t = to;
     calls.push_back("CopyFile " + f + " " + t);
+    // A folder can be neither copied nor copied over, as with CopyFileA.
+    if (directories.count(f) != 0 || directories.count(t) != 0) return {false, kAccessDenied};
     auto src = files.find(f);
     if (src == files.end()) return {false, kFileNotFound};
     auto refused = createErrors.find(t);

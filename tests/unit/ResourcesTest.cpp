@@ -162,6 +162,7 @@ class ReplaceLanguageFailures : public BootstrapperTest,
                                 public ::testing::WithParamInterface<ReplaceCase> {};
 
 TEST_P(ReplaceLanguageFailures, StopWithTheFallbackBox) {
+    fake.files.AddDirectory("C:\\x\\folder.dll");
     {
         InstallationBootstrapper b(fake.platform, GetParam().commandLine);
         EXPECT_EQ(b.LoadResources(), GetParam().result);
@@ -187,7 +188,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"MissingFile", "/Log /ReplaceLanguage C:\\x\\lang.dll", 2,
                     {"ReplaceLanguage - Replacement Language file: C:\\x\\lang.dll.",
                      "ReplaceLanguage - Could not find the replacement Language file.",
-                     "LoadResources - Failed to replace language resource with C:\\x\\lang.dll."}}),
+                     "LoadResources - Failed to replace language resource with C:\\x\\lang.dll."}},
+        ReplaceCase{"Folder", "/Log /ReplaceLanguage C:\\x\\folder.dll", 2,
+                    {"ReplaceLanguage - Replacement Language file: C:\\x\\folder.dll.",
+                     "ReplaceLanguage - Could not find the replacement Language file.",
+                     "LoadResources - Failed to replace language resource with C:\\x\\folder.dll."}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Language, ReplacementIsLoadedInPlaceAndKept) {

@@ -102,6 +102,32 @@ TEST_F(Sections, NoSettingsFileOrType) {
     EXPECT_EQ(boot.SetListSection(), 2u);
 }
 
+// Every reader of the settings file refuses a path that names no file, a
+// folder of that name included: the sequence with message 9, the readers
+// without a box.
+TEST_F(Sections, SettingsPathThatNamesNoFile) {
+    for (bool folder : {false, true}) {
+        SCOPED_TRACE(folder ? "folder" : "missing");
+        auto& boot = Make("[default]\r\nPreInstall=A\r\n[A]\r\nName=A\r\nFile=a.exe\r\n");
+        fake.files.files.erase(tempSettingsPath);
+        if (folder) fake.files.AddDirectory(tempSettingsPath);
+        fake.ui.boxes.clear();
+        const std::size_t before = Log().size();
+        EXPECT_EQ(boot.SetListSection(), 2u);
+        EXPECT_EQ(boot.SetInstallerSection("A"), 2u);
+        EXPECT_TRUE(fake.ui.boxes.empty());
+        EXPECT_EQ(boot.DoSettings_Install(), 2u);
+        ASSERT_EQ(fake.ui.boxes.size(), 1u);
+        EXPECT_EQ(fake.ui.boxes[0].text, "There are no settings to run the setup package.");
+        EXPECT_EQ(LogSince(before),
+                  (std::vector<std::string>{"Reading installer-specific section A.",
+                                            "DoSettings_Install - Settings file: " + tempSettingsPath + ".",
+                                            "DoSettings_Install - No Settings file to run."}));
+        b.reset();
+        fake.files.directories.erase(tempSettingsPath);
+    }
+}
+
 TEST_F(Sections, InstallerSectionReadAsWritten) {
     auto& boot = Make(
         "[Lectra]\r\nName=Lectra Core\r\nFile=MsiExec.EXE\r\nArguments=/i Lectra.msi\r\nReboot=IMMEDIATE\r\n"

@@ -78,6 +78,19 @@ TEST_F(SettingsFile, NoSettingsAnywhere) {
     EXPECT_EQ(fake.ui.boxes[0].caption, "Veltrane Installation Error");
 }
 
+TEST_F(SettingsFile, FolderBesideTheExecutableIsNoCandidate) {
+    RemoveEmbeddedSettings();
+    fake.files.AddDirectory(besideExe);
+    {
+        InstallationBootstrapper b(fake.platform, nullptr);
+        EXPECT_EQ(b.RunBootstrapper(), 13u);
+    }
+    ASSERT_EQ(fake.ui.boxes.size(), 1u);
+    EXPECT_EQ(fake.ui.boxes[0].text, "Failed to extract the settings file from resources.");
+    for (const auto& call : fake.files.calls) EXPECT_NE(call.rfind("CopyFile", 0), 0u) << call;
+    EXPECT_TRUE(fake.files.directories.count(besideExe));
+}
+
 TEST_F(SettingsFile, CopyThatFailsShowsMessage8) {
     RemoveEmbeddedSettings();
     fake.files.AddFile(besideExe, "[default]\r\n");
@@ -130,6 +143,7 @@ class ReplaceSettingsFailures : public SettingsFile,
                                 public ::testing::WithParamInterface<ReplaceSettingsCase> {};
 
 TEST_P(ReplaceSettingsFailures, MessageAndResult) {
+    fake.files.AddDirectory("C:\\x\\folder.ini");
     InstallationBootstrapper b(fake.platform, GetParam().commandLine);
     ASSERT_EQ(b.LoadResources(), 0u);
     EXPECT_EQ(b.GetSettingsFile(), GetParam().result) << CodeName(GetParam().result);
@@ -147,7 +161,10 @@ INSTANTIATE_TEST_SUITE_P(
                             "ReplaceSettings - ReplaceSettings was chosen but no file was specified."},
         ReplaceSettingsCase{"MissingFile", "/Log /ReplaceSettings C:\\x\\s.ini", 2,
                             "The file \"C:\\x\\s.ini\" could not be found.",
-                            "GetSettingsFile - Failed to replace settings file with C:\\x\\s.ini."}),
+                            "GetSettingsFile - Failed to replace settings file with C:\\x\\s.ini."},
+        ReplaceSettingsCase{"Folder", "/Log /ReplaceSettings C:\\x\\folder.ini", 2,
+                            "The file \"C:\\x\\folder.ini\" could not be found.",
+                            "ReplaceSettings - Could not find the replacement settings file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFile, ExportWritesTheEmbeddedCopyAndStops) {
