@@ -36,18 +36,23 @@ std::uint32_t InstallationBootstrapper::GetSettingsFile() {
                 ShowErrorMessage(8);
                 return code::kFileNotFound;
             }
+            // A copy that fails (the file held open by another process
+            // without sharing, say) leaves whatever an earlier run left at
+            // the copy path; that file must never stand in for this one.
             auto copied = platform_.files.CopyFile(candidate.c_str(), copy.c_str(), false);
-            if (copied.ok) {
-                auto attributes = platform_.files.GetFileAttributes(copy.c_str());
-                if (attributes.ok && (attributes.value & file::kAttributeReadOnly)) {
-                    auto cleared = platform_.files.SetFileAttributes(
-                        copy.c_str(), attributes.value & ~file::kAttributeReadOnly);
-                    if (cleared.ok)
-                        LogMessage("GetSettingsFile - Made the temp Settings file writeable.");
-                    else
-                        LogMessage("GetSettingsFile - Failed to make the temp Settings file writeable. Error: %lu",
-                                   ErrorOr(cleared.error, code::kAccessDenied));
-                }
+            if (!copied.ok) {
+                ShowErrorMessage(8);
+                return code::kFileNotFound;
+            }
+            auto attributes = platform_.files.GetFileAttributes(copy.c_str());
+            if (attributes.ok && (attributes.value & file::kAttributeReadOnly)) {
+                auto cleared = platform_.files.SetFileAttributes(
+                    copy.c_str(), attributes.value & ~file::kAttributeReadOnly);
+                if (cleared.ok)
+                    LogMessage("GetSettingsFile - Made the temp Settings file writeable.");
+                else
+                    LogMessage("GetSettingsFile - Failed to make the temp Settings file writeable. Error: %lu",
+                               ErrorOr(cleared.error, code::kAccessDenied));
             }
             if (!IsExistingFile(platform_.files, copy.c_str())) {
                 ShowErrorMessage(8);

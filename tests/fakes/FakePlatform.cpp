@@ -197,6 +197,9 @@ Outcome FileSystem::CopyFile(const char* from, const char* to, bool failIfExists
     if (directories.count(f) != 0 || directories.count(t) != 0) return {false, kAccessDenied};
     auto src = files.find(f);
     if (src == files.end()) return {false, kFileNotFound};
+    // The source is opened for reading: an opener that shares no reading stops it.
+    if (src->second.openCount > 0 && !(src->second.shareMode & file::kShareRead))
+        return {false, kSharingViolation};
     auto refused = createErrors.find(t);
     if (refused != createErrors.end()) return {false, refused->second};
     if (!ParentExists(t)) return {false, kPathNotFound};

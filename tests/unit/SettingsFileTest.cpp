@@ -91,16 +91,47 @@ TEST_F(SettingsFile, FolderBesideTheExecutableIsNoCandidate) {
     EXPECT_TRUE(fake.files.directories.count(besideExe));
 }
 
-TEST_F(SettingsFile, CopyThatFailsShowsMessage8) {
+// A copy that cannot be made shows message 8, even when an earlier run left
+// a Settings.ini at the copy path: that file belongs to another package or
+// another version, and must never be read in place of the one beside.
+struct FailedCopyCase {
+    const char* name;
+    std::uint32_t copyError;  // 0: another process holds the file without sharing
+};
+inline void PrintTo(const FailedCopyCase& c, std::ostream* os) { *os << c.name; }
+
+class FailedCopy : public SettingsFile, public ::testing::WithParamInterface<FailedCopyCase> {};
+
+TEST_P(FailedCopy, NeverFallsBackOnAStaleCopy) {
     RemoveEmbeddedSettings();
-    fake.files.AddFile(besideExe, "[default]\r\n");
-    fake.files.createErrors[copyPath] = 5;
-    InstallationBootstrapper b(fake.platform, nullptr);
-    ASSERT_EQ(b.LoadResources(), 0u);
-    EXPECT_EQ(b.GetSettingsFile(), 2u);
+    fake.files.AddFile(besideExe, "[default]\r\nPreInstall=Fresh\r\n");
+    fake.files.AddFile(copyPath, "[default]\r\nPreInstall=Stale\r\n");
+    if (GetParam().copyError != 0) {
+        fake.files.createErrors[copyPath] = GetParam().copyError;
+    } else {
+        auto holder = fake.files.CreateFile(besideExe.c_str(), platform::file::kGenericRead, 0,
+                                            platform::file::kOpenExisting, 0);
+        ASSERT_TRUE(holder.ok);
+    }
+    {
+        InstallationBootstrapper b(fake.platform, "/Log");
+        EXPECT_EQ(b.RunBootstrapper(), 13u);
+        EXPECT_STRNE(b.settingsFilePath.c_str(), copyPath.c_str());
+        EXPECT_TRUE(b.settingsFileHandle == platform::kInvalidFile) << "no file opened";
+    }
     ASSERT_EQ(fake.ui.boxes.size(), 1u);
     EXPECT_EQ(fake.ui.boxes[0].text, "Failed to extract the settings file from resources.");
+    for (const auto& line : Log()) {
+        EXPECT_EQ(line.find("Found the Settings file"), std::string::npos) << line;
+        EXPECT_EQ(line.find("Stale"), std::string::npos) << line;
+    }
+    EXPECT_EQ(fake.files.Bytes(copyPath), "[default]\r\nPreInstall=Stale\r\n");
 }
+
+INSTANTIATE_TEST_SUITE_P(Causes, FailedCopy,
+                         ::testing::Values(FailedCopyCase{"HeldWithoutSharing", 0},
+                                           FailedCopyCase{"CopyRefused", 5}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFile, UnknownFoldersNeverReachOtherFiles) {
     RemoveEmbeddedSettings();
