@@ -198,6 +198,48 @@ INSTANTIATE_TEST_SUITE_P(
                             "ReplaceSettings - Could not find the replacement settings file."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A replacement that exists but yields no setup-type section: the run stops
+// at the section with message 10 naming the setup type.
+struct UnreadableCase {
+    const char* name;
+    const char* type;
+    const char* bytes;
+    bool held;  // another process holds the file open without sharing
+};
+inline void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+
+class UnreadableReplacement : public SettingsFile,
+                              public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableReplacement, ShowsMessage10WithTheSetupType) {
+    fake.files.AddFile("C:\\x\\s.ini", GetParam().bytes);
+    if (GetParam().held) {
+        auto holder = fake.files.CreateFile("C:\\x\\s.ini", platform::file::kGenericRead, 0,
+                                            platform::file::kOpenExisting, 0);
+        ASSERT_TRUE(holder.ok);
+    }
+    const std::string commandLine =
+        std::string("/Log /Type ") + GetParam().type + " /ReplaceSettings C:\\x\\s.ini";
+    {
+        InstallationBootstrapper b(fake.platform, commandLine.c_str());
+        EXPECT_EQ(b.RunBootstrapper(), 13u);
+    }
+    ASSERT_EQ(fake.ui.boxes.size(), 1u);
+    EXPECT_EQ(fake.ui.boxes[0].text,
+              std::string("There is an error in the settings file. The prerequisite installers or a main "
+                          "installer were not specified for the ") +
+                  GetParam().type + " setup type.");
+    EXPECT_TRUE(Logged("DoSettings_Install - Failed to read the List section in Settings."));
+    EXPECT_TRUE(fake.files.Has("C:\\x\\s.ini"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnreadableReplacement,
+    ::testing::Values(UnreadableCase{"Empty", "default", "", false},
+                      UnreadableCase{"EmptyOtherType", "Repair", "", false},
+                      UnreadableCase{"HeldWithoutSharing", "default", "[default]\r\nPreInstall=A\r\n", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(SettingsFile, ExportWritesTheEmbeddedCopyAndStops) {
     fake.files.AddFile("C:\\x\\out.ini", "old contents");
     fake.files.AddFile("C:\\x\\s.ini", "[replacement]\r\n");
@@ -236,6 +278,19 @@ TEST_F(SettingsFile, ExportThatCannotBeFinishedLeavesNoPartFile) {
     ASSERT_EQ(b.LoadResources(), 0u);
     EXPECT_EQ(b.OutputSettings(), 112u);
     EXPECT_FALSE(fake.files.Has("C:\\x\\out.ini"));
+}
+
+TEST_F(SettingsFile, ExportToAFolderLeavesItAlone) {
+    fake.files.AddFile("C:\\x\\out.ini\\keep.txt", "mine");
+    {
+        InstallationBootstrapper b(fake.platform, "/ExtractSettings C:\\x\\out.ini");
+        EXPECT_EQ(b.RunBootstrapper(), 13u);
+    }
+    ASSERT_EQ(fake.ui.boxes.size(), 1u);
+    EXPECT_EQ(fake.ui.boxes[0].text, "Failed to extract the settings file to \"C:\\x\\out.ini\".");
+    EXPECT_TRUE(fake.files.directories.count("C:\\x\\out.ini"));
+    EXPECT_FALSE(fake.files.Has("C:\\x\\out.ini"));
+    EXPECT_EQ(fake.files.Bytes("C:\\x\\out.ini\\keep.txt"), "mine");
 }
 
 TEST_F(SettingsFile, ExportWithoutEmbeddedSettings) {
