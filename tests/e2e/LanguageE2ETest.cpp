@@ -31,8 +31,13 @@ TEST_F(LanguageE2E, ModuleIsWrittenLoadedAndRemoved) {
 }
 
 TEST_F(LanguageE2E, MissingReplacementShowsTheFallbackBox) {
+    // A folder of the module's name is no module either: it is refused as
+    // missing, before any load is tried.
+    std::filesystem::create_directory(folder + "/folder.dll");
     for (const std::string& args :
-         {"/ReplaceLanguage " + WindowsPath(folder + "/missing.dll"), std::string("/ReplaceLanguage")}) {
+         {"/ReplaceLanguage " + WindowsPath(folder + "/missing.dll"), std::string("/ReplaceLanguage"),
+          "/Log /ReplaceLanguage " + WindowsPath(folder + "/folder.dll")}) {
+        SCOPED_TRACE(args);
         CommandResult robot = RunRobot(exe, "--report-class VLInstallationUtility_HiddenWnd", args);
         EXPECT_NE(robot.output.find("caption=\" Setup Package Error\""), std::string::npos) << robot.output;
         EXPECT_NE(robot.output.find("text=\"There was an error during the installation process.\""),
@@ -42,6 +47,10 @@ TEST_F(LanguageE2E, MissingReplacementShowsTheFallbackBox) {
             << robot.output;
         EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
     }
+    const std::string log = Log();
+    EXPECT_NE(log.find("ReplaceLanguage - Could not find the replacement Language file."), std::string::npos) << log;
+    EXPECT_EQ(log.find("LoadResources - Language resource file:"), std::string::npos) << log;
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/folder.dll"));
     EXPECT_FALSE(FileExists(TempFolder() + "/InstallationBootstrapperLangsetup.exe.dll"));
 }
 

@@ -1,10 +1,13 @@
 // The settings file of a real package: the export, a replacement, the file
-// beside an executable without embedded settings, and the temporary copy.
+// beside an executable without embedded settings, and the temporary copy;
+// folders, empty and held files where a settings file is expected.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
+#include "HeldFile.h"
 #include "PackageTest.h"
 
 namespace vl::e2e {
@@ -13,6 +16,20 @@ namespace {
 std::string TempSettings() {
     return std::string(std::getenv("WINEPREFIX")) + "/drive_c/users/" +
            (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp/Settings.ini";
+}
+
+// A Windows path as the robot prints it in a text (backslashes doubled).
+std::string Escaped(const std::string& windowsPath) {
+    std::string out;
+    for (char c : windowsPath) out += c == '\\' ? std::string("\\\\") : std::string(1, c);
+    return out;
+}
+
+const std::string kMessage8 = "text=\"Failed to extract the settings file from resources.\"";
+
+std::string Message10(const std::string& setupType) {
+    return "text=\"There is an error in the settings file. The prerequisite installers or a main installer were "
+           "not specified for the " + setupType + " setup type.\"";
 }
 
 class SettingsE2E : public PackageTest {
@@ -46,14 +63,69 @@ TEST_F(SettingsE2E, ExportWithoutAPathShowsMessage4) {
 }
 
 TEST_F(SettingsE2E, MissingReplacementShowsMessage7) {
-    const std::string missing = WindowsPath(folder + "/none.ini");
-    std::string escaped;
-    for (char c : missing) escaped += c == '\\' ? std::string("\\\\") : std::string(1, c);
-    CommandResult robot = RunRobot(exe, "", "/ReplaceSettings " + missing);
-    EXPECT_NE(robot.output.find("text=\"The file \\\"" + escaped + "\\\" could not be found.\""),
-              std::string::npos)
-        << robot.output;
-    EXPECT_NE(robot.output.find("exit code=13"), std::string::npos);
+    std::filesystem::create_directory(folder + "/folder.ini");
+    for (const char* name : {"none.ini", "folder.ini"}) {
+        SCOPED_TRACE(name);
+        const std::string path = WindowsPath(folder + "/" + std::string(name));
+        CommandResult robot = RunRobot(exe, "", "/ReplaceSettings " + path);
+        EXPECT_NE(robot.output.find("text=\"The file \\\"" + Escaped(path) + "\\\" could not be found.\""),
+                  std::string::npos)
+            << robot.output;
+        EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/folder.ini"));
+}
+
+// A replacement that exists but cannot be read as settings: an empty file,
+// and a file another process holds open without sharing. The held file's
+// attributes can still be read, so it passes as a file; the reader cannot
+// open it, and the setup type has no section.
+TEST_F(SettingsE2E, UnreadableReplacementShowsMessage10) {
+    const std::string replacement = folder + "/mine.ini";
+    for (bool held : {false, true}) {
+        SCOPED_TRACE(held ? "held" : "empty");
+        WriteFile(replacement, held ? "[default]\r\nPreInstall=X\r\n" : "");
+        std::filesystem::remove(folder + "/VL_Setup_Package.log");
+        CommandResult robot;
+        {
+            std::unique_ptr<HeldFile> holder;
+            if (held) {
+                holder = std::make_unique<HeldFile>(replacement);
+                ASSERT_TRUE(holder->Holding()) << holder->Output();
+            }
+            robot = RunRobot(exe, "", "/Log /ReplaceSettings " + WindowsPath(replacement));
+        }
+        EXPECT_NE(robot.output.find(Message10("default")), std::string::npos) << robot.output;
+        EXPECT_EQ(robot.output.find("window class=\"#32770\"", robot.output.find("window class=\"#32770\"") + 1),
+                  std::string::npos)
+            << "one box only\n" << robot.output;
+        EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
+        const std::string log = Log();
+        EXPECT_NE(log.find("SetListSection - PreInstall key: . "), std::string::npos) << log;
+        EXPECT_NE(log.find("DoSettings_Install - Failed to read the List section in Settings."), std::string::npos)
+            << log;
+        EXPECT_TRUE(FileExists(replacement));
+    }
+}
+
+// 50 MB of settings, the setup type's section last: every filler section
+// has the same keys, so only a reader that got to the end reports these.
+TEST_F(SettingsE2E, LargeSettingsFileIsReadToItsEnd) {
+    const std::string replacement = folder + "/large.ini";
+    std::string bytes;
+    const std::string pad(1000, 'x');
+    for (int i = 0; bytes.size() < 50u * 1024 * 1024; ++i)
+        bytes += "[Filler" + std::to_string(i) + "]\r\nPreInstall=Wrong\r\nName=Wrong\r\nReqOS=0\r\nPad=" + pad +
+                 "\r\n";
+    bytes += "[default]\r\nName=Last\r\nPreInstall=End1|End2\r\nReqOS=6.1\r\n";
+    WriteFile(replacement, bytes);
+    WindowsRun run = RunWindows(exe, "/Log /ReplaceSettings " + WindowsPath(replacement));
+    EXPECT_EQ(run.exitCode, 13u) << run.output;
+    const std::string log = Log();
+    for (const char* line : {"SetListSection - PreInstall key: End1|End2. ", "SetListSection - Name key: Last. ",
+                             "SetListSection - ReqOS key: 6.1. "})
+        EXPECT_NE(log.find(line), std::string::npos) << line << "\n" << log;
+    EXPECT_EQ(log.find("Wrong"), std::string::npos) << log;
 }
 
 TEST_F(SettingsE2E, ReplacementIsKept) {
@@ -86,6 +158,63 @@ TEST_F(SettingsE2E, EmbeddedSettingsIgnoreAFileBeside) {
     EXPECT_TRUE(run.started);
     const std::string log = Log();
     EXPECT_EQ(log.find("Found the Settings file under the source directory"), std::string::npos) << log;
+}
+
+// Without embedded settings, neither a folder called Settings.ini nor a
+// Settings.ini another process holds open without sharing can serve; the
+// Settings.ini an earlier run left in %TEMP% is never used in its place.
+TEST_F(SettingsE2E, FileBesideThatCannotServeShowsMessage8) {
+    UsePackage("tests/packages/NoSettings.exe");
+    const std::string beside = folder + "/Settings.ini";
+    for (bool held : {false, true}) {
+        SCOPED_TRACE(held ? "held file" : "folder");
+        std::filesystem::remove_all(beside);
+        if (held) WriteFile(beside, "[default]\r\nPreInstall=Fresh\r\n");
+        else std::filesystem::create_directory(beside);
+        WriteFile(TempSettings(), "[default]\r\nPreInstall=Stale\r\n");
+        std::filesystem::remove(folder + "/VL_Setup_Package.log");
+        CommandResult robot;
+        {
+            std::unique_ptr<HeldFile> holder;
+            if (held) {
+                holder = std::make_unique<HeldFile>(beside);
+                ASSERT_TRUE(holder->Holding()) << holder->Output();
+            }
+            robot = RunRobot(exe, "", "/Log");
+        }
+        EXPECT_NE(robot.output.find(kMessage8), std::string::npos) << robot.output;
+        EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
+        const std::string log = Log();
+        EXPECT_NE(log.find("GetSettingsFile - Failed to extract original Settings file to "), std::string::npos)
+            << log;
+        EXPECT_EQ(log.find("Found the Settings file under the source directory"), std::string::npos) << log;
+        EXPECT_EQ(log.find("Stale"), std::string::npos) << log;
+        EXPECT_EQ(held, std::filesystem::is_regular_file(beside));
+        // The stale copy sits at the path of the run's own temporary file,
+        // which tear-down removes.
+        EXPECT_FALSE(FileExists(TempSettings()));
+        std::filesystem::remove(TempSettings());
+    }
+}
+
+// An export that cannot be written: onto a folder, or into a folder that does
+// not exist. Message 5 names the path; nothing is created or changed.
+TEST_F(SettingsE2E, ExportThatCannotBeWrittenShowsMessage5) {
+    std::filesystem::create_directory(folder + "/out.ini");
+    WriteFile(folder + "/out.ini/keep.txt", "mine");
+    for (const std::string& target : {folder + "/out.ini", folder + "/missing/out.ini"}) {
+        SCOPED_TRACE(target);
+        const std::string path = WindowsPath(target);
+        CommandResult robot = RunRobot(exe, "", "/ExtractSettings " + path);
+        EXPECT_NE(robot.output.find("text=\"Failed to extract the settings file to \\\"" + Escaped(path) +
+                                    "\\\".\""),
+                  std::string::npos)
+            << robot.output;
+        EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder + "/out.ini"));
+    EXPECT_EQ(ReadFile(folder + "/out.ini/keep.txt"), "mine");
+    EXPECT_FALSE(FileExists(folder + "/missing"));
 }
 
 }  // namespace
