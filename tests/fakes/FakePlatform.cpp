@@ -36,6 +36,19 @@ bool NoCaseLess::operator()(const std::string& a, const std::string& b) const {
     return Lower(a) < Lower(b);
 }
 
+bool PathLess::operator()(const std::string& a, const std::string& b) const {
+    auto fold = [](const std::string& path) {
+        std::string out;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            // The leading pair of a network path stays.
+            if (path[i] == '\\' && i > 1 && path[i - 1] == '\\') continue;
+            out += path[i];
+        }
+        return Lower(out);
+    };
+    return fold(a) < fold(b);
+}
+
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(LowerByte1252(static_cast<unsigned char>(c)));
     return s;

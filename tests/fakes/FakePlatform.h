@@ -21,6 +21,12 @@ struct NoCaseLess {
     bool operator()(const std::string& a, const std::string& b) const;
 };
 std::string Lower(std::string s);
+// File paths compare as Windows compares them: without regard to case, and
+// with a run of backslashes inside a path (C:\Temp\\Settings.ini) naming
+// the same place as one.
+struct PathLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
 
 class FileSystem final : public platform::FileSystem {
 public:
@@ -40,11 +46,11 @@ public:
     std::string longTempPath;  // empty: the long form equals tempPath
     bool tempPathFails = false;
     std::string currentDirectory = "C:\\work";
-    std::map<std::string, File, NoCaseLess> files;
-    std::set<std::string, NoCaseLess> directories;
+    std::map<std::string, File, PathLess> files;
+    std::set<std::string, PathLess> directories;
     // Paths where a create or a write is refused with the given error.
-    std::map<std::string, std::uint32_t, NoCaseLess> createErrors;
-    std::map<std::string, std::uint32_t, NoCaseLess> writeErrors;
+    std::map<std::string, std::uint32_t, PathLess> createErrors;
+    std::map<std::string, std::uint32_t, PathLess> writeErrors;
     std::map<std::uintptr_t, Open> opens;
     std::vector<std::string> calls;  // "CreateFile path", "DeleteFile path", ...
 
