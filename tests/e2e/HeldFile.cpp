@@ -2,11 +2,9 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <thread>
-#include <unistd.h>
 
 #include "Wine.h"
 
@@ -35,23 +33,11 @@ bool WaitUntilGone(long pid, std::chrono::milliseconds limit) {
 
 }  // namespace
 
-HeldFile::HeldFile(const std::string& unixPath, unsigned milliseconds) {
-    static int serial = 0;
-    outputFile_ = "/tmp/vl_e2e/hold" + std::to_string(getpid()) + "_" + std::to_string(++serial) + ".txt";
-    std::filesystem::create_directories("/tmp/vl_e2e");
-    std::filesystem::remove(outputFile_);
-    // In the background, with its output in a file: the shell returns at
-    // once with the holder's process number.
-    CommandResult started = RunCommand(
-        WineCommand() + " " + ShellQuote(Win32File("tests/tools/hold_file.exe")) + " " +
-        ShellQuote(WindowsPath(unixPath)) + " " + std::to_string(milliseconds) + " >" +
-        ShellQuote(outputFile_) + " 2>/dev/null </dev/null & echo $!");
-    try {
-        pid_ = std::stol(started.output);
-    } catch (...) {
-        pid_ = 0;
-        return;
-    }
+HeldFile::HeldFile(const std::string& unixPath, unsigned milliseconds) : outputFile_(ScratchFile("hold")) {
+    pid_ = StartInBackground(WineCommand() + " " + ShellQuote(Win32File("tests/tools/hold_file.exe")) + " " +
+                                 ShellQuote(WindowsPath(unixPath)) + " " + std::to_string(milliseconds),
+                             outputFile_);
+    if (pid_ <= 0) return;
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (std::chrono::steady_clock::now() < end) {
         output_ = ReadFile(outputFile_);

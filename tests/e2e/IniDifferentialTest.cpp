@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "../tools/IniQueryFormat.h"
 #include "Wine.h"
 #include "settings/IniReader.h"
 #include "utility/TextRules.h"
@@ -25,21 +26,14 @@ namespace {
 const std::filesystem::path kCorpus = std::filesystem::path(__FILE__).parent_path() / "ini-corpus";
 constexpr unsigned char kFill = 0xAA;
 
+using ini_query::Field;
+using ini_query::MakeField;
+using ini_query::Split;
+
 struct Query {
     std::string line;
     std::string known;  // why Wine differs, or empty
 };
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t at = text.find(separator, start);
-        parts.push_back(text.substr(start, at == std::string::npos ? std::string::npos : at - start));
-        if (at == std::string::npos) return parts;
-        start = at + 1;
-    }
-}
 
 // The queries of a file, as ini_dump reads them.
 std::vector<Query> ReadQueries(const std::string& path) {
@@ -57,36 +51,6 @@ std::vector<Query> ReadQueries(const std::string& path) {
         known.clear();
     }
     return queries;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-// A field as ini_dump passes it: "(null)" is a null pointer, "\xHH" a byte.
-struct Field {
-    bool null = false;
-    std::string text;
-    const char* Get() const { return null ? nullptr : text.c_str(); }
-};
-
-Field MakeField(const std::string& raw) {
-    Field f;
-    f.null = raw == "(null)";
-    if (f.null) return f;
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\\' && i + 3 < raw.size() && raw[i + 1] == 'x' && HexDigit(raw[i + 2]) >= 0 &&
-            HexDigit(raw[i + 3]) >= 0) {
-            f.text += static_cast<char>(HexDigit(raw[i + 2]) * 16 + HexDigit(raw[i + 3]));
-            i += 3;
-        } else {
-            f.text += raw[i];
-        }
-    }
-    return f;
 }
 
 std::string Hex(const std::vector<unsigned char>& buffer, std::size_t shown) {

@@ -11,11 +11,6 @@
 namespace vl::e2e {
 namespace {
 
-std::string TempFolder() {
-    return std::string(std::getenv("WINEPREFIX")) + "/drive_c/users/" +
-           (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp";
-}
-
 using LanguageE2E = PackageTest;
 
 TEST_F(LanguageE2E, ModuleIsWrittenLoadedAndRemoved) {

@@ -3,7 +3,6 @@
 // folders, empty and held files where a settings file is expected.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -14,8 +13,7 @@ namespace vl::e2e {
 namespace {
 
 std::string TempSettings() {
-    return std::string(std::getenv("WINEPREFIX")) + "/drive_c/users/" +
-           (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp/Settings.ini";
+    return TempFolder() + "/Settings.ini";
 }
 
 // A Windows path as the robot prints it in a text (backslashes doubled).
@@ -37,6 +35,17 @@ protected:
     void TearDown() override {
         PackageTest::TearDown();
         EXPECT_FALSE(FileExists(TempSettings())) << "a temporary Settings.ini was left behind";
+    }
+
+    // Runs the package under the robot while another process holds `held`
+    // open without sharing (nothing is held when it is empty).
+    void RunRobotHolding(const std::string& held, const std::string& arguments, CommandResult& robot) {
+        std::unique_ptr<HeldFile> holder;
+        if (!held.empty()) {
+            holder = std::make_unique<HeldFile>(held);
+            ASSERT_TRUE(holder->Holding()) << holder->Output();
+        }
+        robot = RunRobot(exe, "", arguments);
     }
 };
 
@@ -87,14 +96,8 @@ TEST_F(SettingsE2E, UnreadableReplacementShowsMessage10) {
         WriteFile(replacement, held ? "[default]\r\nPreInstall=X\r\n" : "");
         std::filesystem::remove(folder + "/VL_Setup_Package.log");
         CommandResult robot;
-        {
-            std::unique_ptr<HeldFile> holder;
-            if (held) {
-                holder = std::make_unique<HeldFile>(replacement);
-                ASSERT_TRUE(holder->Holding()) << holder->Output();
-            }
-            robot = RunRobot(exe, "", "/Log /ReplaceSettings " + WindowsPath(replacement));
-        }
+        ASSERT_NO_FATAL_FAILURE(
+            RunRobotHolding(held ? replacement : "", "/Log /ReplaceSettings " + WindowsPath(replacement), robot));
         EXPECT_NE(robot.output.find(Message10("default")), std::string::npos) << robot.output;
         EXPECT_EQ(robot.output.find("window class=\"#32770\"", robot.output.find("window class=\"#32770\"") + 1),
                   std::string::npos)
@@ -174,14 +177,7 @@ TEST_F(SettingsE2E, FileBesideThatCannotServeShowsMessage8) {
         WriteFile(TempSettings(), "[default]\r\nPreInstall=Stale\r\n");
         std::filesystem::remove(folder + "/VL_Setup_Package.log");
         CommandResult robot;
-        {
-            std::unique_ptr<HeldFile> holder;
-            if (held) {
-                holder = std::make_unique<HeldFile>(beside);
-                ASSERT_TRUE(holder->Holding()) << holder->Output();
-            }
-            robot = RunRobot(exe, "", "/Log");
-        }
+        ASSERT_NO_FATAL_FAILURE(RunRobotHolding(held ? beside : "", "/Log", robot));
         EXPECT_NE(robot.output.find(kMessage8), std::string::npos) << robot.output;
         EXPECT_NE(robot.output.find("exit code=13"), std::string::npos) << robot.output;
         const std::string log = Log();

@@ -1,11 +1,11 @@
 #include "Wine.h"
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -94,23 +94,35 @@ CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                       " " + QuoteWords(arguments) + " 2>/dev/null");
 }
 
-BackgroundRobot::BackgroundRobot(const std::string& exe, const std::string& robotOptions,
-                                 const std::string& arguments) {
+std::string ScratchFile(const std::string& stem) {
     static int count = 0;
     std::filesystem::create_directories("/tmp/vl_e2e");
-    reportFile_ = "/tmp/vl_e2e/robot" + std::to_string(getpid()) + "_" + std::to_string(++count) + ".txt";
-    std::filesystem::remove(reportFile_);
-    CommandResult started = RunCommand(
-        WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) + " --ignore-class IME" +
-        QuoteWords(robotOptions) + " -- " + ShellQuote(WindowsPath(exe)) + " " + QuoteWords(arguments) + " >" +
-        ShellQuote(reportFile_) + " 2>/dev/null </dev/null & echo $!");
-    if (!started.output.empty()) pid_ = std::stoi(started.output);
+    const std::string path =
+        "/tmp/vl_e2e/" + stem + std::to_string(getpid()) + "_" + std::to_string(++count) + ".txt";
+    std::filesystem::remove(path);
+    return path;
+}
+
+long StartInBackground(const std::string& shellCommand, const std::string& outputFile) {
+    // The shell returns at once with the background command's number.
+    CommandResult started =
+        RunCommand(shellCommand + " >" + ShellQuote(outputFile) + " 2>/dev/null </dev/null & echo $!");
+    return std::strtol(started.output.c_str(), nullptr, 10);
+}
+
+BackgroundRobot::BackgroundRobot(const std::string& exe, const std::string& robotOptions,
+                                 const std::string& arguments)
+    : reportFile_(ScratchFile("robot")) {
+    pid_ = StartInBackground(WineCommand() + " " + ShellQuote(Win32File("tests/tools/robot.exe")) +
+                                 " --ignore-class IME" + QuoteWords(robotOptions) + " -- " +
+                                 ShellQuote(WindowsPath(exe)) + " " + QuoteWords(arguments),
+                             reportFile_);
 }
 
 BackgroundRobot::~BackgroundRobot() {
     // A robot still running ends its program when its time-out comes; the
     // test waits no longer for it, but its Wine client is stopped here.
-    if (pid_ > 0 && Report().find("exit code=") == std::string::npos) kill(pid_, SIGKILL);
+    if (pid_ > 0 && Report().find("exit code=") == std::string::npos) kill(static_cast<pid_t>(pid_), SIGKILL);
     std::filesystem::remove(reportFile_);
 }
 
@@ -127,6 +139,11 @@ bool WaitForText(const std::string& path, const std::string& text, int timeoutSe
         usleep(100 * 1000);
     }
     return ReadFile(path).find(text) != std::string::npos;
+}
+
+std::string TempFolder() {
+    return std::string(std::getenv("WINEPREFIX")) + "/drive_c/users/" +
+           (std::getenv("USER") ? std::getenv("USER") : "root") + "/Temp";
 }
 
 std::string MakeTestFolder(const std::string& name) {

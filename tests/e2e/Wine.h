@@ -55,6 +55,15 @@ WindowsRun RunWindows(const std::string& exe, const std::string& arguments);
 CommandResult RunRobot(const std::string& exe, const std::string& robotOptions,
                        const std::string& arguments);
 
+// A file for one test process's scratch output, "/tmp/vl_e2e/<stem><pid>_<n>.txt",
+// removed if it was there.
+std::string ScratchFile(const std::string& stem);
+
+// Starts a shell command in the background, its standard output going to
+// outputFile; returns the process number of the command, or 0 when it could
+// not be started.
+long StartInBackground(const std::string& shellCommand, const std::string& outputFile);
+
 // A program run under the robot in the background, for tests in which two
 // Windows programs run at once. The robot's report goes to a file; Finish
 // waits for it to end (the robot's own --timeout, 60 s unless the options
@@ -75,12 +84,15 @@ public:
 
 private:
     std::string reportFile_;
-    int pid_ = -1;
+    long pid_ = 0;
 };
 
 // Waits until the file holds the text (at most the given time); returns
 // whether it does.
 bool WaitForText(const std::string& path, const std::string& text, int timeoutSeconds = 60);
+
+// The Unix path of the prefix's %TEMP% folder (the user's temporary folder).
+std::string TempFolder();
 
 // A fresh, empty folder for one test (under /tmp/vl_e2e, a name without "-").
 std::string MakeTestFolder(const std::string& name);

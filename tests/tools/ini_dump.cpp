@@ -24,7 +24,12 @@
 #include <string>
 #include <vector>
 
+#include "IniQueryFormat.h"
+
 namespace {
+
+using ini_query::Field;
+using ini_query::MakeField;
 
 constexpr unsigned char kFill = 0xAA;
 constexpr std::size_t kGuard = 64;
@@ -38,52 +43,6 @@ std::string ReadWhole(const char* path) {
     while ((n = std::fread(chunk, 1, sizeof(chunk), f)) > 0) bytes.append(chunk, n);
     std::fclose(f);
     return bytes;
-}
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-std::string Unescape(const std::string& field) {
-    std::string out;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] == 'x' &&
-            HexDigit(field[i + 2]) >= 0 && HexDigit(field[i + 3]) >= 0) {
-            out += static_cast<char>(HexDigit(field[i + 2]) * 16 + HexDigit(field[i + 3]));
-            i += 3;
-        } else {
-            out += field[i];
-        }
-    }
-    return out;
-}
-
-struct Field {
-    bool null = false;
-    std::string text;
-    const char* Get() const { return null ? nullptr : text.c_str(); }
-};
-
-Field MakeField(const std::string& raw) {
-    Field f;
-    f.null = raw == "(null)";
-    if (!f.null) f.text = Unescape(raw);
-    return f;
-}
-
-std::vector<std::string> SplitTabs(const std::string& line) {
-    std::vector<std::string> fields;
-    std::size_t start = 0;
-    for (;;) {
-        std::size_t tab = line.find('\t', start);
-        fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-        if (tab == std::string::npos) break;
-        start = tab + 1;
-    }
-    return fields;
 }
 
 void PrintBuffer(unsigned long ret, const std::vector<unsigned char>& buffer, std::size_t size,
@@ -117,7 +76,7 @@ int main(int argc, char** argv) {
         pos = end + 1;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == '#') continue;
-        std::vector<std::string> f = SplitTabs(line);
+        std::vector<std::string> f = ini_query::Split(line, '\t');
         if (f[0] == "string" && f.size() == 5) {
             Field section = MakeField(f[1]), key = MakeField(f[2]), def = MakeField(f[3]);
             std::size_t size = std::strtoul(f[4].c_str(), nullptr, 10);
